@@ -1,0 +1,5 @@
+#pragma once
+
+namespace mimora {
+inline constexpr char kApplicationName[] = "Mimora";
+} // namespace mimora
