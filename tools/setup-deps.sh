@@ -6,8 +6,9 @@ packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libpng-dev libjpeg62-turbo-dev libjpeg-turbo-progs libbenchmark-dev
-    fonts-noto-cjk librsvg2-bin
+    fonts-noto-cjk fonts-dejavu-extra librsvg2-bin
     xvfb xauth xdotool xclip imagemagick dbus appstream desktop-file-utils file
+    debootstrap
 )
 
 missing=()

@@ -1,0 +1,113 @@
+#include "canvas/CanvasView.h"
+
+#include "canvas/Geometry.h"
+#include "canvas/decode/PictureDecoder.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace mimora {
+
+namespace {
+// Shrinking by more than this is averaged once into a cached copy; plain bilinear
+// sampling would skip source pixels and shimmer.
+constexpr qint64 kMaxCachedPixels = 16 * 1024 * 1024;
+} // namespace
+
+CanvasView::CanvasView(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_animation.setSingleShot(true);
+    connect(&m_animation, &QTimer::timeout, this, [this] { showFrame(m_frame + 1); });
+}
+
+void CanvasView::setPicture(const ImageData &data)
+{
+    setPicture(data, data.isEmpty() ? std::nullopt : DecodePicture(data));
+}
+
+void CanvasView::setPicture(const ImageData &data, std::optional<DecodedPicture> decoded)
+{
+    m_data = data;
+    m_decoded = std::move(decoded);
+    m_animation.stop();
+    showFrame(0);
+}
+
+void CanvasView::setStretched(bool stretched)
+{
+    m_stretched = stretched;
+    m_scaled = QImage();
+    update();
+}
+
+void CanvasView::setLeft(long long left)
+{
+    move(ClampPlace(left), y());
+}
+
+void CanvasView::setTop(long long top)
+{
+    move(x(), ClampPlace(top));
+}
+
+void CanvasView::setWidth(long long width)
+{
+    resize(ClampExtent(width), height());
+}
+
+void CanvasView::setHeight(long long height)
+{
+    resize(width(), ClampExtent(height));
+}
+
+void CanvasView::showFrame(int index)
+{
+    m_scaled = QImage();
+    m_scaledFrame = -1;
+    if (!m_decoded || m_decoded->frames.empty()) {
+        m_frame = 0;
+        update();
+        return;
+    }
+    m_frame = index % static_cast<int>(m_decoded->frames.size());
+    if (m_decoded->isAnimated())
+        m_animation.start(m_decoded->frames[m_frame].delayMs);
+    update();
+}
+
+const QImage &CanvasView::scaledFrame()
+{
+    const QImage &frame = m_decoded->frames[m_frame].image;
+    const bool shrinking = width() < frame.width() || height() < frame.height();
+    if (!m_stretched || !shrinking || qint64(width()) * height() > kMaxCachedPixels)
+        return frame;
+    if (m_scaledFrame != m_frame || m_scaled.size() != size()) {
+        m_scaled = frame.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaledFrame = m_frame;
+    }
+    return m_scaled;
+}
+
+void CanvasView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRect exposed = event->rect();
+    painter.fillRect(exposed, palette().color(QPalette::Button));
+    if (!m_decoded || m_decoded->frames.empty() || width() == 0 || height() == 0)
+        return;
+
+    const QImage &image = scaledFrame();
+    if (!m_stretched || image.size() == size()) {
+        // Pixel for pixel: copy just the exposed part.
+        painter.drawImage(exposed.topLeft(), image, exposed);
+        return;
+    }
+    // The whole picture onto the whole canvas, clipped to what is exposed: the raster
+    // engine samples only the clipped pixels, and every strip maps exactly alike.
+    painter.setClipRect(exposed);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(rect()), image);
+}
+
+} // namespace mimora
