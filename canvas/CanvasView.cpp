@@ -9,8 +9,10 @@
 namespace mimora {
 
 namespace {
-// Shrinking by more than this is averaged once into a cached copy; plain bilinear
-// sampling would skip source pixels and shimmer.
+// A stretched frame is scaled once into a cached copy of the canvas's size, so every
+// paint afterwards (a caption drag, a capture strip) only copies pixels; shrinking that
+// way also averages instead of skipping source pixels. Above this size the frame is
+// sampled at paint time instead, which costs memory only for the exposed part.
 constexpr qint64 kMaxCachedPixels = 16 * 1024 * 1024;
 } // namespace
 
@@ -79,9 +81,10 @@ void CanvasView::showFrame(int index)
 const QImage &CanvasView::scaledFrame()
 {
     const QImage &frame = m_decoded->frames[m_frame].image;
-    const bool shrinking = width() < frame.width() || height() < frame.height();
-    if (!m_stretched || !shrinking || qint64(width()) * height() > kMaxCachedPixels)
+    if (!m_stretched || frame.size() == size() || qint64(width()) * height() > kMaxCachedPixels) {
+        m_scaled = QImage();
         return frame;
+    }
     if (m_scaledFrame != m_frame || m_scaled.size() != size()) {
         m_scaled = frame.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         m_scaledFrame = m_frame;

@@ -54,7 +54,7 @@ private:
     bool m_stretched = false;
     int m_frame = 0;
     QTimer m_animation;
-    QImage m_scaled; // the current frame averaged down to the canvas size, when shrinking
+    QImage m_scaled; // the current frame scaled to the canvas size, while that size is moderate
     int m_scaledFrame = -1;
 };
 
