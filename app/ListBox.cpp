@@ -36,11 +36,11 @@ void ListBox::setItems(const QStringList &texts)
 {
     const QSignalBlocker silent(this);
     clear();
-    const int height = fontMetrics().height() + 5;
-    for (const QString &text : texts) {
-        auto *item = new QListWidgetItem(text, this);
-        item->setSizeHint(QSize(fontMetrics().horizontalAdvance(text) + 8, height));
-    }
+    // Only the height is ours; a list row spans the list's width whatever the hint says,
+    // and measuring every text here would shape them all before the first frame.
+    const QSize size(1, fontMetrics().height() + 5);
+    for (const QString &text : texts)
+        (new QListWidgetItem(text, this))->setSizeHint(size);
 }
 
 void ListBox::mousePressEvent(QMouseEvent *event)

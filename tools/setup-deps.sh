@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libpng-dev libjpeg62-turbo-dev libjpeg-turbo-progs libbenchmark-dev
     fonts-noto-cjk fonts-dejavu-extra librsvg2-bin
-    xvfb xauth xdotool xclip imagemagick dbus appstream desktop-file-utils file
+    time xvfb xauth xdotool xclip imagemagick dbus appstream desktop-file-utils file
     debootstrap
 )
 
