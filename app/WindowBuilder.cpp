@@ -191,6 +191,11 @@ Controls BuildControls(QWidget *window)
     field.setColor(QPalette::Window, kCanvasFieldGrey);
     c.canvasGroup->setPalette(field);
     c.canvasGroup->setAutoFillBackground(true);
+    // The canvas starts 13 px below this title and lies in front of it; the CJK face is
+    // taller than the font it stands in for, so the title is set small enough to stay whole.
+    QFont titleFont = c.canvasGroup->font();
+    titleFont.setPixelSize(10);
+    c.canvasGroup->setFont(titleFont);
     return c;
 }
 

@@ -78,15 +78,19 @@ void CanvasView::showFrame(int index)
     update();
 }
 
-const QImage &CanvasView::scaledFrame()
+const QImage &CanvasView::scaledFrame(qreal dpr)
 {
+    // Scaled to the device's pixels, so a high-density screen shows the picture crisp.
     const QImage &frame = m_decoded->frames[m_frame].image;
-    if (!m_stretched || frame.size() == size() || qint64(width()) * height() > kMaxCachedPixels) {
+    const QSize target = (QSizeF(size()) * dpr).toSize();
+    if (!m_stretched || frame.size() == target ||
+        qint64(target.width()) * target.height() > kMaxCachedPixels) {
         m_scaled = QImage();
         return frame;
     }
-    if (m_scaledFrame != m_frame || m_scaled.size() != size()) {
-        m_scaled = frame.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (m_scaledFrame != m_frame || m_scaled.size() != target) {
+        m_scaled = frame.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaled.setDevicePixelRatio(dpr);
         m_scaledFrame = m_frame;
     }
     return m_scaled;
@@ -100,8 +104,9 @@ void CanvasView::paintEvent(QPaintEvent *event)
     if (!m_decoded || m_decoded->frames.empty() || width() == 0 || height() == 0)
         return;
 
-    const QImage &image = scaledFrame();
-    if (!m_stretched || image.size() == size()) {
+    const qreal dpr = painter.device()->devicePixelRatioF();
+    const QImage &image = scaledFrame(dpr);
+    if (!m_stretched || (dpr == 1 && image.size() == size())) {
         // Pixel for pixel: copy just the exposed part.
         painter.drawImage(exposed.topLeft(), image, exposed);
         return;

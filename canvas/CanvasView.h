@@ -47,7 +47,7 @@ protected:
 
 private:
     void showFrame(int index);
-    const QImage &scaledFrame();
+    const QImage &scaledFrame(qreal dpr);
 
     ImageData m_data;
     std::optional<DecodedPicture> m_decoded;
