@@ -32,19 +32,16 @@ trap 'exit 1' INT TERM
 fail() { echo "FAIL: $*"; exit 1; }
 
 # --- an X server of our own on a free display ----------------------------------------------
-for _ in 1 2 3 4 5; do
-    n=$((200 + RANDOM % 700))
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb=$!
-    export DISPLAY=:$n
-    for _ in $(seq 50); do
-        kill -0 "$xvfb" 2>/dev/null || break
-        xdotool getmouselocation >/dev/null 2>&1 && break 2
-        sleep 0.1
-    done
-    kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; xvfb=""
+# Xvfb picks a free display itself and tells its number, so parallel tests never collide.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb" 2>/dev/null || { xvfb=""; break; }
+    sleep 0.1
 done
+export DISPLAY=:$(head -n1 "$work/display" 2>/dev/null)
+[ "$DISPLAY" != ":" ] || xvfb=""
 [ -n "$xvfb" ] || fail "could not start Xvfb"
 
 # --- the program, with a private home whose desktop folder starts empty ----------------------
