@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup-deps.sh
 cmake --preset dev -DMIMORA_BENCH=ON >/dev/null
-cmake --build --preset dev --target bench_decode bench_canvas bench_save startup_probe bare_window mimora
+cmake --build --preset dev --target bench_decode bench_canvas bench_save startup_probe bare_window cjk_window mimora
 bin=build/dev/bench
 runs=${MIMORA_BENCH_RUNS:-21}
 export QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=disabled:
@@ -30,7 +30,7 @@ row "save 379x384 (tmpfs) / bare libjpeg into a file" "$(ratio bench_save BM_Sav
 disk_save=$(ratio bench_save BM_SaveToDisk)
 
 # Whole processes, alternately, until the first frame: medians of wall time and peak memory.
-declare -a t_ours t_bare m_ours m_bare
+declare -a t_ours t_bare t_cjk m_ours m_bare
 measure() { # command -> "nanoseconds kilobytes"
     local start end kb
     start=$(date +%s%N)
@@ -45,7 +45,9 @@ measure "$bin/bare_window" >/dev/null
 for _ in $(seq "$runs"); do
     read -r t m < <(measure "$bin/startup_probe"); t_ours+=("$t"); m_ours+=("$m")
     read -r t m < <(measure "$bin/bare_window"); t_bare+=("$t"); m_bare+=("$m")
+    read -r t m < <(measure "$bin/cjk_window"); t_cjk+=("$t")
 done
+tc=$(median "${t_cjk[@]}")
 to=$(median "${t_ours[@]}"); tb=$(median "${t_bare[@]}")
 mo=$(median "${m_ours[@]}"); mb=$(median "${m_bare[@]}")
 row "start-up to first frame / bare Qt window (median of $runs)" \
@@ -63,4 +65,5 @@ printf '%-58s %10s %8s  %s\n' "save 32627x32627: peak memory (MiB)" "$huge_mib" 
 echo
 echo "also: save 379x384 to disk / bare libjpeg into a file: $disk_save (the save's two fsyncs, kept so a crash cannot leave a broken file)"
 echo "also: start-up $((to / 1000000)) ms vs $((tb / 1000000)) ms; peak memory after start-up $((mo / 1024)) MiB vs $((mb / 1024)) MiB (ratio $(awk -v a="$mo" -v b="$mb" 'BEGIN { printf "%.2f", a / b }'))"
+echo "also: a bare window with the same three CJK faces takes $((tc / 1000000)) ms, $(awk -v a="$tc" -v b="$tb" 'BEGIN { printf "%.2f", a / b }') x the bare window: the fonts' own share of start-up"
 echo "also: $(grep '^huge' <<<"$huge")"
