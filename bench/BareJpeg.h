@@ -5,23 +5,36 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
 #include <vector>
 
-/** Decodes JPEG bytes to RGB rows with nothing but libjpeg. */
+struct BareError
+{
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+};
+
+/** What an application calling libjpeg-turbo directly does: memory source, RGB scanlines. */
 inline bool BareJpegDecode(const QByteArray &data, std::vector<JSAMPLE> &pixels)
 {
-    jpeg_decompress_struct info{};
-    jpeg_error_mgr error{};
-    info.err = jpeg_std_error(&error);
+    jpeg_decompress_struct info;
+    BareError error;
+    info.err = jpeg_std_error(&error.manager);
+    error.manager.error_exit = [](j_common_ptr common) {
+        std::longjmp(reinterpret_cast<BareError *>(common->err)->jump, 1);
+    };
+    if (setjmp(error.jump)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(data.constData()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_EXT_BGRX;
     jpeg_start_decompress(&info);
-    const size_t stride = size_t(info.output_width) * 4;
+    const size_t stride = size_t(info.output_width) * info.output_components;
     pixels.resize(stride * info.output_height);
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = pixels.data() + stride * info.output_scanline;

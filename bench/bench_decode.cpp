@@ -2,6 +2,7 @@
 // decode of the same bytes. BM_DecodeRatio interleaves the two so that both see the same machine
 // state and reports ours / bare as the counter "ratio"; the bar is 1.2.
 
+#include "BareJpeg.h"
 #include "canvas/decode/PictureDecoder.h"
 
 #include <QBuffer>
@@ -54,41 +55,6 @@ const QByteArray &TemplateJpeg()
     return bytes;
 }
 
-struct BareError
-{
-    jpeg_error_mgr manager;
-    std::jmp_buf jump;
-};
-
-// What an application calling libjpeg-turbo directly does: memory source, RGB scanlines.
-bool BareDecode(const QByteArray &data, std::vector<JSAMPLE> &pixels)
-{
-    jpeg_decompress_struct info;
-    BareError error;
-    info.err = jpeg_std_error(&error.manager);
-    error.manager.error_exit = [](j_common_ptr common) {
-        std::longjmp(reinterpret_cast<BareError *>(common->err)->jump, 1);
-    };
-    if (setjmp(error.jump)) {
-        jpeg_destroy_decompress(&info);
-        return false;
-    }
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(data.constData()),
-                 static_cast<unsigned long>(data.size()));
-    jpeg_read_header(&info, TRUE);
-    jpeg_start_decompress(&info);
-    const size_t stride = size_t(info.output_width) * info.output_components;
-    pixels.resize(stride * info.output_height);
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW row = pixels.data() + stride * info.output_scanline;
-        jpeg_read_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
-    return true;
-}
-
 void BM_DecodePicture(benchmark::State &state)
 {
     const QByteArray &data = TemplateJpeg();
@@ -107,7 +73,7 @@ void BM_BareLibjpeg(benchmark::State &state)
     const QByteArray &data = TemplateJpeg();
     std::vector<JSAMPLE> pixels;
     for (auto _ : state) {
-        if (!BareDecode(data, pixels))
+        if (!BareJpegDecode(data, pixels))
             state.SkipWithError("libjpeg refused the template");
         benchmark::DoNotOptimize(pixels.data());
     }
@@ -124,7 +90,7 @@ void BM_DecodeRatio(benchmark::State &state)
         const auto t0 = Clock::now();
         auto picture = mimora::DecodePicture(data);
         const auto t1 = Clock::now();
-        BareDecode(data, pixels);
+        BareJpegDecode(data, pixels);
         const auto t2 = Clock::now();
         benchmark::DoNotOptimize(picture);
         benchmark::DoNotOptimize(pixels.data());

@@ -1,6 +1,5 @@
 #include "canvas/CanvasView.h"
 
-#include "canvas/Geometry.h"
 #include "canvas/decode/PictureDecoder.h"
 
 #include <QPaintEvent>
@@ -16,7 +15,7 @@ namespace {
 constexpr qint64 kMaxCachedPixels = 16 * 1024 * 1024;
 } // namespace
 
-CanvasView::CanvasView(QWidget *parent) : QWidget(parent)
+CanvasView::CanvasView(QWidget *parent) : ClampedWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_animation.setSingleShot(true);
@@ -41,26 +40,6 @@ void CanvasView::setStretched(bool stretched)
     m_stretched = stretched;
     m_scaled = QImage();
     update();
-}
-
-void CanvasView::setLeft(long long left)
-{
-    move(ClampPlace(left), y());
-}
-
-void CanvasView::setTop(long long top)
-{
-    move(x(), ClampPlace(top));
-}
-
-void CanvasView::setWidth(long long width)
-{
-    resize(ClampExtent(width), height());
-}
-
-void CanvasView::setHeight(long long height)
-{
-    resize(width(), ClampExtent(height));
 }
 
 void CanvasView::showFrame(int index)

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "canvas/ClampedWidget.h"
 #include "canvas/ImageData.h"
 #include "canvas/decode/DecodedPicture.h"
 
 #include <QImage>
 #include <QTimer>
-#include <QWidget>
 
 #include <optional>
 
@@ -16,7 +16,7 @@ namespace mimora {
  * its own), plays animations, and paints only what is exposed, so that a huge
  * canvas costs no more than its visible part.
  */
-class CanvasView : public QWidget
+class CanvasView : public ClampedWidget
 {
     Q_OBJECT
 public:
@@ -32,12 +32,6 @@ public:
     /** Stretched to the whole canvas, or at natural size from the top-left corner. */
     void setStretched(bool stretched);
     bool isStretched() const { return m_stretched; }
-
-    // Each write clamps like the toolkit does and leaves the other three values alone.
-    void setLeft(long long left);
-    void setTop(long long top);
-    void setWidth(long long width);
-    void setHeight(long long height);
 
     /** The frame shown now (for tests of the animation). */
     int currentFrame() const { return m_frame; }

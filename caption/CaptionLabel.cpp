@@ -1,6 +1,5 @@
 #include "caption/CaptionLabel.h"
 
-#include "canvas/Geometry.h"
 #include "caption/Colorref.h"
 
 #include <QMouseEvent>
@@ -8,7 +7,7 @@
 
 namespace mimora {
 
-CaptionLabel::CaptionLabel(QWidget *parent) : QWidget(parent)
+CaptionLabel::CaptionLabel(QWidget *parent) : ClampedWidget(parent)
 {
     // No background of its own: the parent and the siblings beneath paint first.
     setAutoFillBackground(false);
@@ -33,26 +32,6 @@ void CaptionLabel::setColour(std::uint32_t colorref)
 {
     m_colour = colorref;
     update();
-}
-
-void CaptionLabel::setLeft(long long left)
-{
-    move(ClampPlace(left), y());
-}
-
-void CaptionLabel::setTop(long long top)
-{
-    move(x(), ClampPlace(top));
-}
-
-void CaptionLabel::setWidth(long long width)
-{
-    resize(ClampExtent(width), height());
-}
-
-void CaptionLabel::setHeight(long long height)
-{
-    resize(width(), ClampExtent(height));
 }
 
 void CaptionLabel::paintEvent(QPaintEvent *)

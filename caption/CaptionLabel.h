@@ -1,8 +1,7 @@
 #pragma once
 
+#include "canvas/ClampedWidget.h"
 #include "caption/LogFont.h"
-
-#include <QWidget>
 
 #include <cstdint>
 
@@ -13,7 +12,7 @@ namespace mimora {
  * through. The text is broken into lines at the box width (line breaks start new
  * lines), each line centred, the first at the top, cut at the box edges.
  */
-class CaptionLabel : public QWidget
+class CaptionLabel : public ClampedWidget
 {
     Q_OBJECT
 public:
@@ -28,12 +27,6 @@ public:
     /** Text colour as 0x00BBGGRR. */
     std::uint32_t colour() const { return m_colour; }
     void setColour(std::uint32_t colorref);
-
-    // Each write clamps like the toolkit does and leaves the other three values alone.
-    void setLeft(long long left);
-    void setTop(long long top);
-    void setWidth(long long width);
-    void setHeight(long long height);
 
 signals:
     /** The left button went down on the caption, at x, y inside it. */
