@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QSize>
 
+#include <optional>
 #include <vector>
 
 namespace mimora {
@@ -22,5 +23,16 @@ struct DecodedPicture
 
     bool isAnimated() const { return frames.size() > 1; }
 };
+
+/** A picture of one frame; a null image is no picture. */
+inline std::optional<DecodedPicture> StillPicture(QImage image)
+{
+    if (image.isNull())
+        return std::nullopt;
+    DecodedPicture picture;
+    picture.size = image.size();
+    picture.frames.push_back({std::move(image), 0});
+    return picture;
+}
 
 } // namespace mimora

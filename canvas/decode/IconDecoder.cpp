@@ -117,15 +117,8 @@ std::optional<DecodedPicture> IconDecoder::decode(const QByteArray &data,
     if (!best)
         return std::nullopt;
 
-    if (best->png) {
-        QImage image = PngDecoder::decodeImage(data.mid(best->offset, best->size), limits);
-        if (image.isNull())
-            return std::nullopt;
-        DecodedPicture picture;
-        picture.size = image.size();
-        picture.frames.push_back({std::move(image), 0});
-        return picture;
-    }
+    if (best->png)
+        return StillPicture(PngDecoder::decodeImage(data.mid(best->offset, best->size), limits));
     return ReadWithQt(SingleEntryIcon(data, *best), "ico", limits);
 }
 

@@ -126,10 +126,7 @@ std::optional<DecodedPicture> PcxDecoder::decode(const QByteArray &data,
         }
     }
 
-    DecodedPicture picture;
-    picture.size = image.size();
-    picture.frames.push_back({std::move(image), 0});
-    return picture;
+    return StillPicture(std::move(image));
 }
 
 } // namespace mimora

@@ -68,13 +68,7 @@ QImage PngDecoder::decodeImage(const QByteArray &data, const DecodeLimits &limit
 std::optional<DecodedPicture> PngDecoder::decode(const QByteArray &data,
                                                  const DecodeLimits &limits) const
 {
-    QImage image = decodeImage(data, limits);
-    if (image.isNull())
-        return std::nullopt;
-    DecodedPicture picture;
-    picture.size = image.size();
-    picture.frames.push_back({std::move(image), 0});
-    return picture;
+    return StillPicture(decodeImage(data, limits));
 }
 
 } // namespace mimora
