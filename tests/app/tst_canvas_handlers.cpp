@@ -40,6 +40,7 @@ private slots:
     void canvasClampsItsGeometry();
     void canvasStretchesEachAxis();
     void hugeCanvasPaintsOnlyWhatIsExposed();
+    void animationPlaysWithTheStoredDelays();
     void dropActions_data();
     void dropActions();
     void dropLoadsTheFirstReadablePicture();
@@ -202,6 +203,26 @@ void CanvasHandlersTest::hugeCanvasPaintsOnlyWhatIsExposed()
     canvas->render(&painter, QPoint(), QRegion(16000, 16000, 300, 200));
     painter.end();
     QVERIFY(QColor(corner.pixel(150, 100)) != canvas->palette().color(QPalette::Button));
+}
+
+void CanvasHandlersTest::animationPlaysWithTheStoredDelays()
+{
+    DecodedPicture picture;
+    picture.size = QSize(4, 4);
+    for (QColor colour : {QColor(Qt::red), QColor(Qt::blue)}) {
+        QImage frame(4, 4, QImage::Format_ARGB32_Premultiplied);
+        frame.fill(colour);
+        picture.frames.push_back({frame, 40});
+    }
+    CanvasView canvas;
+    canvas.setStretched(true);
+    canvas.resize(40, 40);
+    canvas.setPicture(QByteArray("frames"), picture);
+    QCOMPARE(canvas.currentFrame(), 0);
+    QCOMPARE(QColor(canvas.grab().toImage().pixel(20, 20)), QColor(Qt::red));
+    QTRY_COMPARE_WITH_TIMEOUT(canvas.currentFrame(), 1, 1000);
+    QCOMPARE(QColor(canvas.grab().toImage().pixel(20, 20)), QColor(Qt::blue));
+    QTRY_COMPARE_WITH_TIMEOUT(canvas.currentFrame(), 0, 1000); // and round again
 }
 
 void CanvasHandlersTest::dropActions_data()
