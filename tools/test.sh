@@ -13,7 +13,7 @@ ctest --preset dev -j2
 if [ "${MIMORA_SKIP_SANITIZERS:-0}" != 1 ]; then
     cmake --preset asan >/dev/null
     cmake --build --preset asan
-    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
+    export ASAN_OPTIONS=detect_leaks=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
     ctest --preset asan -j2
