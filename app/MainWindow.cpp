@@ -28,7 +28,6 @@ MainWindow::MainWindow(ProgramGlobals &globals, QWidget *parent)
 void MainWindow::setUpWindow()
 {
     setWindowTitle(QString::fromLatin1(kApplicationName));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/mimora.svg")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -119,18 +119,22 @@ xdotool mousemove --window "$window" 300 300 windowfocus --sync "$window"
 start=$(shot start)
 canvas_is "$start" 234 234 || fail "template 0 is not shown at 234x234 at start"
 
+# canvas_becomes NAME W H: waits until a screenshot shows the canvas at W x H and prints it
+canvas_becomes() {
+    local file
+    for _ in $(seq 50); do
+        file=$(shot "$1")
+        canvas_is "$file" "$2" "$3" && { echo "$file"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
 # --- template 11 with the keyboard: click the list (entry 0), then Down 11 times ---------------
 xdotool mousemove --window "$window" 460 154 click 1
 sleep 0.2
 for _ in $(seq 11); do xdotool key Down; sleep 0.05; done
-chosen=""
-for _ in $(seq 50); do
-    chosen=$(shot template)
-    canvas_is "$chosen" 347 231 && break
-    chosen=""
-    sleep 0.1
-done
-[ -n "$chosen" ] || fail "template 11 is not shown at 347x231 after clicking the list and Down x11"
+canvas_becomes template 347 231 >/dev/null || fail "template 11 is not shown at 347x231 after clicking the list and Down x11"
 chosen=$(settle template "$start") || fail "the screen does not settle after choosing template 11"
 
 # --- caption: select all in the edit box and type Chinese and ASCII ---------------------------
@@ -180,14 +184,7 @@ caption_moved "$dragged" 32 216 || fail "the caption is not where it was dragged
 
 # --- zoom in once: template 11 grows to 381 x 254 ----------------------------------------------
 xdotool mousemove --window "$window" $((122 + 63)) $((408 + 20)) click 1
-zoomed=""
-for _ in $(seq 50); do
-    zoomed=$(shot zoom)
-    canvas_is "$zoomed" 381 254 && break
-    zoomed=""
-    sleep 0.1
-done
-[ -n "$zoomed" ] || fail "canvas is not 381x254 after one click on 放大+"
+canvas_becomes zoom 381 254 >/dev/null || fail "canvas is not 381x254 after one click on 放大+"
 zoomed=$(settle zoom "$dragged") || fail "the screen does not settle after zooming"
 canvas_is "$zoomed" 381 254 || fail "canvas is not 381x254 after zooming"
 canvas=$work/canvas.png
